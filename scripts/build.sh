@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 tree=$1
 shift
-dir=build/$tree
+dir=${BUILD_ROOT:-build}/$tree
 case $tree in
   w64) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake) ;;
   w32) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake) ;;

@@ -1,0 +1,4 @@
+#include "CSetupApp.h"
+
+// The one application object of setup.exe.
+CSetupApp theApp;

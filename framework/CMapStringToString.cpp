@@ -1,0 +1,5 @@
+#include "CMapStringToString.h"
+
+template class CSortedMap<CString, CString>;
+
+IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

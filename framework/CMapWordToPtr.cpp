@@ -1,0 +1,5 @@
+#include "CMapWordToPtr.h"
+
+template class CSortedMap<WORD, void*>;
+
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

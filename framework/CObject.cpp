@@ -1,0 +1,25 @@
+#include "CObject.h"
+
+const CRuntimeClass CObject::classCObject = { "CObject", nullptr };
+
+BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
+{
+    for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass)
+    {
+        if (pClass == pBaseClass)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+CObject::~CObject() = default;
+
+const CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CObject);
+}
+
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
+{
+    return GetRuntimeClass()->IsDerivedFrom(pClass);
+}

@@ -1,0 +1,26 @@
+// One destination directory of the install profile: where the files of a
+// destination id go. A record without a path of its own takes its parent's
+// path plus its name once the parent is known.
+#pragma once
+
+#include "CFilePath.h"
+#include "CObject.h"
+#include "CString.h"
+
+class CDestinationMap;
+
+class CDestination : public CObject
+{
+    DECLARE_DYNAMIC(CDestination)
+public:
+    // The state of an id the profile has not described yet: no name, no
+    // parent, no path. The owner is set when a map takes the record.
+    explicit CDestination(short nId, LPCTSTR lpszName = "", short nParent = -1,
+                          const CFilePath& path = CFilePath());
+
+    short m_nId;                 // 0 is the main install folder
+    CString m_strName;           // the subdirectory below the parent's path
+    short m_nParent;             // -1: none
+    CDestinationMap* m_pOwner;   // where the parent is looked up; not owned
+    CFilePath m_path;            // ends with a backslash; empty until resolved
+};
