@@ -22,11 +22,6 @@ const LONG g_lErrorDenied = ERROR_ACCESS_DENIED;
 const LONG g_lErrorClosed = EBADF;
 const LONG g_lErrorDenied = EACCES;
 #endif
-
-BOOL IsValidOpenFlags(UINT nOpenFlags)
-{
-    return (nOpenFlags & 0x3) != 0x3 && (nOpenFlags & 0x70) <= CFile::shareDenyNone;
-}
 }
 
 #ifdef _WIN32
@@ -49,20 +44,21 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     if (lpszFileName == nullptr)
         lpszFileName = "";
-    if (IsOpen() || !IsValidOpenFlags(nOpenFlags))
+    BOOL bValidFlags = (nOpenFlags & accessMask) != accessMask && (nOpenFlags & shareMask) <= shareDenyNone;
+    if (IsOpen() || !bValidFlags)
         return FailOpen(pError, CFileException::genericException, -1, lpszFileName);
     // Taken before the file is opened, so that no failure can leak it.
     CString strFilePath(lpszFileName);
 
 #ifdef _WIN32
     DWORD dwAccess = GENERIC_READ;
-    if ((nOpenFlags & 0x3) == modeWrite)
+    if ((nOpenFlags & accessMask) == modeWrite)
         dwAccess = GENERIC_WRITE;
-    else if ((nOpenFlags & 0x3) == modeReadWrite)
+    else if ((nOpenFlags & accessMask) == modeReadWrite)
         dwAccess = GENERIC_READ | GENERIC_WRITE;
 
     DWORD dwShare = 0;
-    switch (nOpenFlags & 0x70)
+    switch (nOpenFlags & shareMask)
     {
     case shareDenyWrite: dwShare = FILE_SHARE_READ; break;
     case shareDenyRead: dwShare = FILE_SHARE_WRITE; break;
@@ -83,9 +79,9 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     }
 #else
     int nFlags = O_RDONLY;
-    if ((nOpenFlags & 0x3) == modeWrite)
+    if ((nOpenFlags & accessMask) == modeWrite)
         nFlags = O_WRONLY;
-    else if ((nOpenFlags & 0x3) == modeReadWrite)
+    else if ((nOpenFlags & accessMask) == modeReadWrite)
         nFlags = O_RDWR;
     if (nOpenFlags & modeCreate)
         nFlags |= (nOpenFlags & modeNoTruncate) ? O_CREAT : O_CREAT | O_TRUNC;
@@ -259,7 +255,7 @@ void CFile::SetLength(DWORD dwNewLen)
 void CFile::Flush()
 {
     CheckOpen();
-    if ((m_nOpenFlags & 0x3) == modeRead)
+    if ((m_nOpenFlags & accessMask) == modeRead)
         return;
 #ifdef _WIN32
     if (!FlushFileBuffers(m_hFile))
@@ -351,7 +347,7 @@ void CFile::CheckOpen() const
 void CFile::CheckAccess(BOOL bWrite) const
 {
     CheckOpen();
-    if ((m_nOpenFlags & 0x3) == (bWrite ? modeRead : modeWrite))
+    if ((m_nOpenFlags & accessMask) == (bWrite ? modeRead : modeWrite))
         AfxThrowFileException(CFileException::accessDenied, g_lErrorDenied, m_strFilePath);
 }
 

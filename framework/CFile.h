@@ -79,6 +79,13 @@ public:
     CString GetFilePath() const;
 
 protected:
+    // The bits of the open flags that choose the access and the sharing.
+    enum
+    {
+        accessMask = 0x3,
+        shareMask = 0x70
+    };
+
     // The throwing constructors of CFile and CStdioFile.
     void OpenOrThrow(LPCTSTR lpszFileName, UINT nOpenFlags);
     // Fills the caller's exception (if any) for a failed Open; FALSE.

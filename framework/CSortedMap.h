@@ -42,7 +42,7 @@ public:
     void SetAt(const KEY& key, const VALUE& newValue) { (*this)[key] = newValue; }
 
     // Adds the key (with an empty or null value) when it is not there yet.
-    VALUE& operator[](const KEY& key) { return m_mapEntries.emplace(key, VALUE()).first->second; }
+    VALUE& operator[](const KEY& key) { return m_mapEntries.try_emplace(key).first->second; }
 
     BOOL RemoveKey(const KEY& key) { return m_mapEntries.erase(key) != 0; }
     void RemoveAll() { m_mapEntries.clear(); }

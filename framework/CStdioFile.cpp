@@ -29,7 +29,7 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
     if (!CFile::Open(lpszFileName, nOpenFlags, pError))
         return FALSE;
 
-    UINT nAccess = nOpenFlags & 0x3;
+    UINT nAccess = nOpenFlags & accessMask;
 #ifdef _WIN32
     BOOL bBinary = (nOpenFlags & typeBinary) != 0;
     const char* pszMode = nAccess == modeRead ? (bBinary ? "rb" : "rt")

@@ -46,7 +46,22 @@ bool IsSpace(char ch)
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
 }
 
-int FormatLength(char* pchBuffer, size_t nBufferSize, const char* pszFormat, va_list args)
+// Only a double-byte code page makes a search walk from the start of the
+// string to find where characters begin.
+bool HasDoubleByteCharacters()
+{
+#ifdef _WIN32
+    static const bool g_bDoubleByte = [] {
+        CPINFO info;
+        return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+    }();
+    return g_bDoubleByte;
+#else
+    return false;
+#endif
+}
+
+int FormatInto(char* pchBuffer, size_t nBufferSize, const char* pszFormat, va_list args)
 {
 #if defined(__MINGW32__)
     return __mingw_vsnprintf(pchBuffer, nBufferSize, pszFormat, args);
@@ -85,11 +100,10 @@ CString::CString(const CString& str) : CString()
 }
 
 CString::CString(CString&& str) noexcept
-    : m_pchData(str.m_pchData), m_nLength(str.m_nLength), m_nAllocLength(str.m_nAllocLength)
+    : m_pchData(std::exchange(str.m_pchData, nullptr)),
+      m_nLength(std::exchange(str.m_nLength, 0)),
+      m_nAllocLength(std::exchange(str.m_nAllocLength, 0))
 {
-    str.m_pchData = nullptr;
-    str.m_nLength = 0;
-    str.m_nAllocLength = 0;
 }
 
 CString::~CString()
@@ -105,9 +119,13 @@ CString& CString::operator=(const CString& str)
 
 CString& CString::operator=(CString&& str) noexcept
 {
-    std::swap(m_pchData, str.m_pchData);
-    std::swap(m_nLength, str.m_nLength);
-    std::swap(m_nAllocLength, str.m_nAllocLength);
+    if (this != &str)
+    {
+        Empty();
+        m_pchData = std::exchange(str.m_pchData, nullptr);
+        m_nLength = std::exchange(str.m_nLength, 0);
+        m_nAllocLength = std::exchange(str.m_nAllocLength, 0);
+    }
     return *this;
 }
 
@@ -219,16 +237,21 @@ CString CString::Right(int nCount) const
     return Mid(m_nLength - nCount, nCount);
 }
 
-// Walks the string a character at a time, so that a match can only start
-// on a character, never on the trail byte of a double-byte one.
+// 2 for the lead byte of a double-byte character, else 1: searches step by
+// characters, so a match never starts on a trail byte.
+int CString::CharSize(int nIndex) const
+{
+    return (IsDBCSLeadByte(static_cast<BYTE>(m_pchData[nIndex])) && nIndex + 1 < m_nLength) ? 2 : 1;
+}
+
 int CString::FindFrom(const char* pchSub, int nSubLength, int nStart) const
 {
     const char* pchData = *this;
-    for (int i = 0; i <= m_nLength - nSubLength;)
+    int nFirst = HasDoubleByteCharacters() || nStart < 0 ? 0 : nStart;
+    for (int i = nFirst; i <= m_nLength - nSubLength; i += i < m_nLength ? CharSize(i) : 1)
     {
         if (i >= nStart && memcmp(pchData + i, pchSub, static_cast<size_t>(nSubLength)) == 0)
             return i;
-        i += (IsDBCSLeadByte(static_cast<BYTE>(pchData[i])) && i + 1 < m_nLength) ? 2 : 1;
     }
     return -1;
 }
@@ -256,20 +279,20 @@ int CString::Find(const char* pszSub, int nStart) const
 int CString::ReverseFind(char ch) const
 {
     int nLast = -1;
-    for (int nFound = FindFrom(&ch, 1, 0); nFound >= 0; nFound = FindFrom(&ch, 1, nFound + 1))
-        nLast = nFound;
+    for (int i = 0; i < m_nLength; i += CharSize(i))
+    {
+        if (m_pchData[i] == ch)
+            nLast = i;
+    }
     return nLast;
 }
 
 int CString::FindOneOf(const char* pszCharSet) const
 {
-    const char* pchData = *this;
     size_t nSetLength = pszCharSet != nullptr ? strlen(pszCharSet) : 0;
-    for (int i = 0; i < m_nLength; i++)
+    for (int i = 0; i < m_nLength; i += CharSize(i))
     {
-        if (IsDBCSLeadByte(static_cast<BYTE>(pchData[i])) && i + 1 < m_nLength)
-            i++;
-        else if (nSetLength > 0 && memchr(pszCharSet, pchData[i], nSetLength) != nullptr)
+        if (CharSize(i) == 1 && nSetLength > 0 && memchr(pszCharSet, m_pchData[i], nSetLength) != nullptr)
             return i;
     }
     return -1;
@@ -348,7 +371,7 @@ void CString::FormatV(const char* pszFormat, va_list args)
 
     va_list argsMeasure;
     va_copy(argsMeasure, args);
-    int nLength = FormatLength(nullptr, 0, pszFormat, argsMeasure);
+    int nLength = FormatInto(nullptr, 0, pszFormat, argsMeasure);
     va_end(argsMeasure);
     if (nLength < 0)
         AfxThrowNotSupportedException();
@@ -356,7 +379,7 @@ void CString::FormatV(const char* pszFormat, va_list args)
     // Formatted aside: an argument may be this very string.
     CString strResult;
     strResult.Reserve(nLength);
-    FormatLength(strResult.m_pchData, static_cast<size_t>(nLength) + 1, pszFormat, args);
+    FormatInto(strResult.m_pchData, static_cast<size_t>(nLength) + 1, pszFormat, args);
     strResult.SetLength(nLength);
     *this = std::move(strResult);
 }

@@ -102,6 +102,7 @@ private:
     void Append(const char* pch, int nLength);
     void Reserve(int nCapacity);
     void SetLength(int nLength);
+    int CharSize(int nIndex) const;
     int FindFrom(const char* pchSub, int nSubLength, int nStart) const;
 
     char* m_pchData;     // nullptr while nothing was ever allocated

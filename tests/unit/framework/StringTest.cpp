@@ -204,8 +204,9 @@ TEST(StringTest, FindsCharactersAndSubstrings)
 }
 
 #ifdef _WIN32
-// Only a double-byte code page (Korean, Japanese ...) has trail bytes that
-// look like '\\'; elsewhere there is nothing to show.
+// In a double-byte code page the byte after a lead byte belongs to the
+// character, even when it looks like '\\' (as in Japanese); single-byte code
+// pages have nothing to show here.
 TEST(StringTest, NeverMatchesTheTrailByteOfADoubleByteCharacter)
 {
     if (!IsDBCSLeadByte(0x81) || IsDBCSLeadByte('\\'))
