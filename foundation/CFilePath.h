@@ -56,7 +56,8 @@ public:
     const CString& GetPath() const { return m_strPath; }
     CFilePath& operator=(LPCTSTR pszPath);
 
-    // Any output may be null. FALSE when a component had to be cut.
+    // Any output may be null. FALSE when a component had to be cut. The lead
+    // bytes are the ANSI code page's unless a test brings a table of its own.
     BOOL Split(CString* pDrive, CString* pDirectory, CString* pFileTitle, CString* pExtension,
                PFNISLEADBYTE pfnIsLeadByte = IsAnsiLeadByte) const;
     // "C", "\A\B", "SETUP", "EXE" give C:\A\B\SETUP.EXE. Null reads as empty.
