@@ -40,6 +40,9 @@ ENV
   rm -rf "$WINEPREFIX" "$WINEPRISTINE"
   # Boot the prefix and let its server end, so the registry is on disk.
   "$wine_dir/wine64" wineboot -i </dev/null >/dev/null 2>&1
+  # Xvfb has no window manager: let Wine place and size windows itself, or a
+  # maximised window is shrunk back once it is shown.
+  "$wine_dir/wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
   "$wine_dir/wineserver" -w </dev/null >/dev/null 2>&1 || true
   # A copy of the freshly booted prefix for tests that need a pristine machine.
   cp -a "$WINEPREFIX" "$WINEPRISTINE"
