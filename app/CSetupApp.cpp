@@ -5,9 +5,12 @@
 #include "CDisketteArray.h"
 #include "CFilePath.h"
 #include "CGroupMap.h"
+#include "CMainWnd.h"
 #include "CSourceFileList.h"
 #include "CTargetMap.h"
 #include "CUserInfo.h"
+#include "CWizardPage.h"
+#include "ErrorReport.h"
 #include "resource.h"
 
 namespace {
@@ -104,6 +107,18 @@ void CSetupApp::SetSourceDirectory(LPCTSTR lpszDirectory)
     m_pSourceDir->SetFullDirectory(lpszDirectory);
 }
 
+void CSetupApp::SelectGroupsByType(int nType)
+{
+    m_pGroups->SelectByType(nType);
+}
+
+void CSetupApp::SaveSectionsToLog()
+{
+    m_pDestinations->Save(*m_pLogPath);
+    m_pGroups->Save(*m_pLogPath);
+    m_pTargets->Save(*m_pLogPath);
+}
+
 int CSetupApp::ExitInstance()
 {
     DestroyPages();
@@ -136,29 +151,37 @@ void CSetupApp::DeleteSharedState()
     m_pLogPath = nullptr;
 }
 
-// Reported with message 9 through the error dialog once error reporting exists.
-LRESULT CSetupApp::ProcessWndProcException(CException* e, const MSG* pMsg)
+// Reported with message 9; the message loop goes on.
+LRESULT CSetupApp::ProcessWndProcException(CException* e, const MSG*)
 {
-    return CWinApp::ProcessWndProcException(e, pMsg);
+    ReportSetupError(IDS_MSG_SETUP_CANNOT_CONTINUE, e);
+    return 0;
 }
 
 // --- Attachment points of the parts that build on start-up and shutdown. ---
 
-// The full-screen background window comes with the wizard. Until it exists
-// there is nothing for the message loop to run, so start-up stops here.
+// The full-screen background window; its destruction ends the message loop.
 BOOL CSetupApp::CreateBackgroundWindow()
 {
-    return FALSE;
+    CMainWnd* pMainWnd = new CMainWnd;
+    if (!pMainWnd->CreateBackground()) {
+        delete pMainWnd;
+        return FALSE;
+    }
+    m_pMainWnd = pMainWnd;
+    return TRUE;
 }
 
-// Shows a wizard page going forward; the page framework comes with the wizard.
-void CSetupApp::ShowPage(int)
+// Shows a wizard page going forward.
+void CSetupApp::ShowPage(int nPage)
 {
+    GoToPage(nPage, FALSE);
 }
 
 // Destroys every page the wizard created.
 void CSetupApp::DestroyPages()
 {
+    DestroyAllPages();
 }
 
 // Offers the run's outcome to the systems-management hook.

@@ -30,6 +30,12 @@ public:
     void StartUninstall();
     // The user named another location of the source files.
     void SetSourceDirectory(LPCTSTR lpszDirectory);
+    // Marks the groups of a setup type: 0 none, 1 to 3 by the groups' own
+    // flags, 4 all.
+    void SelectGroupsByType(int nType);
+    // Writes "destinations", "groups" and "targets", in this order, into the
+    // install log.
+    void SaveSectionsToLog();
     CFilePath* GetLogPath() const { return m_pLogPath; }
 
     CString m_strSetupTitle;

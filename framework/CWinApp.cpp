@@ -1,5 +1,7 @@
 #include "CWinApp.h"
 
+#include "CWnd.h"
+
 namespace {
 CWinApp* g_pCurrentApp = nullptr;
 }
@@ -40,6 +42,8 @@ int CWinApp::Run()
         BOOL bResult = GetMessageA(&m_msgCur, nullptr, 0, 0);
         if (bResult == 0 || bResult == -1)
             break;
+        if (AfxPreTranslateMessage(&m_msgCur))
+            continue;
         TranslateMessage(&m_msgCur);
         DispatchMessageA(&m_msgCur);
     }

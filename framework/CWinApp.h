@@ -6,6 +6,8 @@
 #include "CObject.h"
 #include "CException.h"
 
+class CWnd;
+
 class CWinApp : public CObject
 {
     DECLARE_DYNAMIC(CWinApp)
@@ -31,6 +33,8 @@ public:
     int m_nCmdShow = SW_SHOWNORMAL;
     COLORREF m_crDialogBack;
     COLORREF m_crDialogText;
+    // The window whose destruction ends the message loop (see CFrameWnd).
+    CWnd* m_pMainWnd = nullptr;
 
 protected:
     MSG m_msgCur {};

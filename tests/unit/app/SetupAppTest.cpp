@@ -20,8 +20,8 @@ CString ProgramPathWithExtension(LPCTSTR lpszExtension)
     return path.GetPath();
 }
 
-// Runs start-up with a command line; the background window does not exist
-// in a test program, so only the shared state is formed.
+// Runs start-up with a command line: the shared state, the background window
+// and the first page (in uninstall mode the profile is then the install log).
 struct StartedApp {
     explicit StartedApp(const char* lpszCommandLine) : m_strCommandLine(lpszCommandLine)
     {
@@ -96,7 +96,9 @@ TEST(SetupApp, CommandLineSetsModesAndSourceDirectory)
 
         EXPECT_EQ(app.m_bUninstall, c.bUninstall);
         EXPECT_EQ(app.m_bUnattended, c.bUnattended);
-        if (c.sourceDir == nullptr) {
+        if (c.bUninstall) {
+            EXPECT_STREQ(PathOf(app.m_pProfilePath), PathOf(app.m_pLogPath));
+        } else if (c.sourceDir == nullptr) {
             EXPECT_STREQ(PathOf(app.m_pSourceDir), CFilePath(3).GetPath());
             EXPECT_STREQ(PathOf(app.m_pProfilePath), ProgramPathWithExtension("ini"));
         } else {
