@@ -18,6 +18,13 @@ public:
     explicit CDestination(short nId, LPCTSTR lpszName = "", short nParent = -1,
                           const CFilePath& path = CFilePath());
 
+    BOOL HasParent() const { return m_nParent != -1; }
+    BOOL HasPath() const { return !m_path.GetPath().IsEmpty(); }
+    // TRUE when the record has its directory afterwards: it had one, needs
+    // none, or its parent has one to derive it from (and the result fits a
+    // path). A path of its own is kept even when a parent is named.
+    BOOL Resolve();
+
     short m_nId;                 // 0 is the main install folder
     CString m_strName;           // the subdirectory below the parent's path
     short m_nParent;             // -1: none

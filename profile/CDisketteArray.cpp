@@ -1,6 +1,11 @@
 #include "CDisketteArray.h"
 
 #include "OwnedRecords.h"
+#include "ProfileFields.h"
+
+#ifdef _WIN32
+#include "CProfileSection.h"
+#endif
 
 IMPLEMENT_DYNAMIC(CDisketteArray, CPtrArray)
 
@@ -22,3 +27,39 @@ BOOL CDisketteArray::SetAt(int nDiskette, CDisketteInfo* pEntry)
     ReplaceOwnedRecord(ElementAt(nDiskette), pEntry);
     return TRUE;
 }
+
+CString CDisketteArray::GetLabel(int nDiskette) const
+{
+    if (nDiskette < 0 || nDiskette >= GetSize() || GetAt(nDiskette) == nullptr)
+        return CString();
+    return static_cast<const CDisketteInfo*>(GetAt(nDiskette))->m_strLabel;
+}
+
+void CDisketteArray::LoadRecord(const CString& strKey, const CString& strValue)
+{
+    if (strKey.IsEmpty())
+        return;
+    int nDiskette = 0;
+    for (int nIndex = 0; nIndex < strKey.GetLength(); nIndex++)
+    {
+        const char ch = strKey[nIndex];
+        if (ch < '0' || ch > '9')
+            return;
+        nDiskette = nDiskette * 10 + (ch - '0');
+        if (nDiskette > MAX_DISKETTE)
+            return;
+    }
+    CDisketteInfo* pEntry = new CDisketteInfo;
+    ExtractField(pEntry->m_strLabel, strValue, 0);
+    ExtractField(pEntry->m_strSecondText, strValue, 1);
+    SetAt(nDiskette, pEntry);
+}
+
+#ifdef _WIN32
+void CDisketteArray::Load(const CFilePath& file)
+{
+    ReadProfileSection(file, "diskettes", [this](const CString& strKey, const CString& strValue) {
+        LoadRecord(strKey, strValue);
+    });
+}
+#endif
