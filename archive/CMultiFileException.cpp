@@ -1,0 +1,22 @@
+#include "CMultiFileException.h"
+
+#include "resource.h"
+
+namespace {
+
+const CXErrorEntry kMultiFileTable[] = {
+    {MFX_NOT_ARCHIVE, IDS_ERR_MULTIFILE_NOT_ARCHIVE, IDS_ERR_MULTIFILE_NOT_ARCHIVE_LONG},
+    {MFX_MISSING_ENTRY, IDS_ERR_MULTIFILE_NO_ENTRY, IDS_ERR_MULTIFILE_NO_ENTRY_LONG},
+    {MFX_CORRUPT_TABLE, IDS_ERR_MULTIFILE_TABLE, IDS_ERR_MULTIFILE_TABLE_LONG},
+    {MFX_CRC_MISMATCH, IDS_ERR_MULTIFILE_CRC, IDS_ERR_MULTIFILE_CRC_LONG},
+    {MFX_UNKNOWN_METHOD, IDS_ERR_MULTIFILE_METHOD, IDS_ERR_MULTIFILE_METHOD_LONG},
+};
+
+} // namespace
+
+IMPLEMENT_X_EXCEPTION(CMultiFileException, kMultiFileTable)
+
+void ThrowMultiFileException(int nCode)
+{
+    throw new CMultiFileException(nCode);
+}
