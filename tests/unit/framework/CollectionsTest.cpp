@@ -4,6 +4,8 @@
 #include "CPtrArray.h"
 #include "CPtrList.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,21 +15,6 @@
 
 namespace
 {
-template <class F>
-bool ThrowsNotSupported(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (CException* e)
-    {
-        CExceptionGuard guard(e);
-        return e->IsKindOf(RUNTIME_CLASS(CNotSupportedException));
-    }
-    return false;
-}
-
 std::string Text(const CString& str)
 {
     return std::string(static_cast<const char*>(str), static_cast<size_t>(str.GetLength()));
@@ -139,7 +126,7 @@ TEST(CollectionsTest, MapsLookUpReplaceAndRemoveCaseSensitiveKeys)
     EXPECT_EQ(nullptr, mapPtr["missing"]);
     CMapWordToPtr mapWord;
     EXPECT_EQ(nullptr, mapWord[7]);
-    EXPECT_TRUE(ThrowsNotSupported([&] {
+    EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), [&] {
         POSITION pos = nullptr;
         WORD wKey;
         void* pValue;
@@ -265,7 +252,7 @@ TEST(CollectionsTest, ArrayRefusesIndexesOutsideIt)
     };
     for (const auto& c : cases)
     {
-        EXPECT_TRUE(ThrowsNotSupported(c.second)) << c.first;
+        EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), c.second)) << c.first;
         ASSERT_EQ(2, array.GetSize()) << c.first;
         EXPECT_EQ(Item(0), array[0]);
         EXPECT_EQ(Item(1), array[1]);
@@ -355,6 +342,6 @@ TEST(CollectionsTest, ListRefusesMisuse)
         { "RemoveAt(null)", [&] { list.RemoveAt(nullptr); } },
     };
     for (const auto& c : cases)
-        EXPECT_TRUE(ThrowsNotSupported(c.second)) << c.first;
+        EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), c.second)) << c.first;
     EXPECT_TRUE(list.IsEmpty());
 }

@@ -1,6 +1,8 @@
 #include "CException.h"
 #include "CString.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,20 +15,6 @@ std::string Bytes(const CString& str)
     return std::string(static_cast<const char*>(str), static_cast<size_t>(str.GetLength()));
 }
 
-template <class F>
-bool ThrowsNotSupported(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (CException* e)
-    {
-        CExceptionGuard guard(e);
-        return e->IsKindOf(RUNTIME_CLASS(CNotSupportedException));
-    }
-    return false;
-}
 }
 
 TEST(StringTest, ConstructsFromEveryKindOfSource)
@@ -225,10 +213,10 @@ TEST(StringTest, IndexOutsideTheStringThrows)
     EXPECT_EQ('c', str.GetAt(2));
     str.SetAt(1, 'X');
     EXPECT_EQ("aXc", Bytes(str));
-    EXPECT_TRUE(ThrowsNotSupported([&] { str.GetAt(3); }));
-    EXPECT_TRUE(ThrowsNotSupported([&] { str.GetAt(-1); }));
-    EXPECT_TRUE(ThrowsNotSupported([&] { str.SetAt(3, 'x'); }));
-    EXPECT_TRUE(ThrowsNotSupported([&] { return CString()[0]; }));
+    EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), [&] { str.GetAt(3); }));
+    EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), [&] { str.GetAt(-1); }));
+    EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), [&] { str.SetAt(3, 'x'); }));
+    EXPECT_TRUE(ThrowsKindOf(RUNTIME_CLASS(CNotSupportedException), [&] { return CString()[0]; }));
     EXPECT_EQ("aXc", Bytes(str));
 }
 

@@ -1,37 +1,10 @@
 #include "InstallTestSupport.h"
 
 #include "CFilePath.h"
+#include "TestSupport.h"
 
 #include <algorithm>
 #include <cstring>
-
-namespace
-{
-void RemoveTree(const CString& strDirectory)
-{
-    WIN32_FIND_DATAA findData;
-    HANDLE hFind = FindFirstFileA(strDirectory + "*", &findData);
-    if (hFind != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            const CString strName(findData.cFileName);
-            if (strName == "." || strName == "..")
-                continue;
-            const CString strPath = strDirectory + strName;
-            if (findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            {
-                RemoveTree(strPath + "\\");
-                continue;
-            }
-            SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(strPath);
-        } while (FindNextFileA(hFind, &findData));
-        FindClose(hFind);
-    }
-    RemoveDirectoryA(strDirectory);
-}
-}
 
 void CTestDirectoryTest::SetUp()
 {

@@ -7,6 +7,8 @@
 #include "CInstallProfileException.h"
 #include "CTargetMap.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -14,20 +16,6 @@
 namespace {
 
 const char kInstallFolder[] = "C:\\PLUG\\Velmopi\\";
-
-// The code of the CInstallProfileException the call throws; -1 for none.
-template <class TCall>
-int ProfileErrorOf(TCall fnCall)
-{
-    try {
-        fnCall();
-    } catch (CInstallProfileException* e) {
-        const int nCode = e->m_nCode;
-        e->Delete();
-        return nCode;
-    }
-    return -1;
-}
 
 TEST(DestinationsResolve, ALongChainInReverseOrderTakesEveryPass)
 {
@@ -41,7 +29,7 @@ TEST(DestinationsResolve, ALongChainInReverseOrderTakesEveryPass)
         destinations.SetNameParent(short(-10 - nId), strName, nId == 1 ? 0 : short(-9 - nId));
         strExpected += strName + "\\";
     }
-    EXPECT_EQ(-1, ProfileErrorOf([&] { destinations.ResolveAll(); }));
+    EXPECT_EQ(-1, ErrorCodeOf<CInstallProfileException>([&] { destinations.ResolveAll(); }));
     EXPECT_STREQ(strExpected, destinations.GetPath(-50));
 }
 

@@ -10,6 +10,8 @@
 #include "LoadProfileSections.h"
 #include "ProfileFixture.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -17,20 +19,6 @@
 namespace {
 
 const char kInstallFolder[] = "C:\\PLUG\\Velmopi\\";
-
-// The code of the CInstallProfileException the call throws; -1 for none.
-template <class TCall>
-int ProfileErrorOf(TCall fnCall)
-{
-    try {
-        fnCall();
-    } catch (CInstallProfileException* e) {
-        const int nCode = e->m_nCode;
-        e->Delete();
-        return nCode;
-    }
-    return -1;
-}
 
 std::vector<CString> KeysOf(const CFilePath& file, const char* pszSection)
 {
@@ -60,12 +48,12 @@ TEST(DestinationsLoad, WithoutKeysTheProfileIsIncomplete)
         strName.Format("p%d.ini", nProfile++);
         const CFilePath file = fixture.Write(strName, pszProfile);
         CDestinationMap destinations;
-        EXPECT_EQ(PROFILE_NO_DESTINATIONS, ProfileErrorOf([&] { destinations.Load(file); }));
+        EXPECT_EQ(PROFILE_NO_DESTINATIONS, ErrorCodeOf<CInstallProfileException>([&] { destinations.Load(file); }));
         EXPECT_EQ(3, destinations.GetCount());
     }
     CDestinationMap destinations;
     EXPECT_EQ(PROFILE_NO_DESTINATIONS,
-              ProfileErrorOf([&] { destinations.Load(fixture.PathOf("missing.ini")); }));
+              ErrorCodeOf<CInstallProfileException>([&] { destinations.Load(fixture.PathOf("missing.ini")); }));
 }
 
 TEST(DestinationsLoad, ProfileErrorsCarryTheProfileTexts)
@@ -131,7 +119,7 @@ TEST(DestinationsLoad, RecordsResolveFromTheirParents)
         destinations.Load(fixture.Write(strName, test.pszProfile));
         destinations.SetPath(0, kInstallFolder);
         // Destination 3 of one case names -2, whose path the profile took away.
-        const int nError = ProfileErrorOf([&] { destinations.ResolveAll(); });
+        const int nError = ErrorCodeOf<CInstallProfileException>([&] { destinations.ResolveAll(); });
         EXPECT_EQ(destinations.Lookup(3) != nullptr ? PROFILE_UNRESOLVED_DESTINATIONS : -1, nError);
         for (const DestinationExpected& expected : test.expected) {
             SCOPED_TRACE(expected.nId);
@@ -161,7 +149,7 @@ TEST(DestinationsResolve, UnreachableParentsEndInCodeOne)
         CDestinationMap destinations;
         destinations.Load(fixture.Write(strName, pszProfile));
         destinations.SetPath(0, kInstallFolder);
-        EXPECT_EQ(PROFILE_UNRESOLVED_DESTINATIONS, ProfileErrorOf([&] { destinations.ResolveAll(); }));
+        EXPECT_EQ(PROFILE_UNRESOLVED_DESTINATIONS, ErrorCodeOf<CInstallProfileException>([&] { destinations.ResolveAll(); }));
     }
 }
 
@@ -320,7 +308,7 @@ TEST(ProfileLoad, NothingLoadsAfterMissingDestinations)
     CTargetMap targets;
     CDisketteArray diskettes;
     int nSteps = 0;
-    EXPECT_EQ(PROFILE_NO_DESTINATIONS, ProfileErrorOf([&] {
+    EXPECT_EQ(PROFILE_NO_DESTINATIONS, ErrorCodeOf<CInstallProfileException>([&] {
                   LoadProfileSections(file, destinations, groups, targets, diskettes,
                                       [&] { nSteps++; }, [&] { nSteps++; });
               }));
