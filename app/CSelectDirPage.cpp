@@ -1,6 +1,7 @@
 #include "CSelectDirPage.h"
 
 #include "CDestinationMap.h"
+#include "CDriveIterator.h"
 #include "CFilePath.h"
 #include "CFolderDialog.h"
 #include "CSetupApp.h"
@@ -48,14 +49,10 @@ void CSelectDirPage::OnBrowse()
 CString CSelectDirPage::SuggestLocation()
 {
     CFilePath suggestion;
-    for (char chDrive = 'A'; chDrive <= 'Z'; ++chDrive) {
-        const char szRoot[] = {chDrive, ':', '\\', '\0'};
-        if (::GetDriveTypeA(szRoot) == DRIVE_FIXED) {
-            const char szDrive[] = {chDrive, '\0'};
-            suggestion.SetDrive(szDrive);
-            suggestion.SetDirectory(kPluginsUnderBrowser);
-            break;
-        }
+    CDriveIterator drives;
+    if (drives.FindFixed()) {
+        suggestion.SetDrive(drives.GetLetter());
+        suggestion.SetDirectory(kPluginsUnderBrowser);
     }
     HKEY hKey = nullptr;
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kBrowserAppPath, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {

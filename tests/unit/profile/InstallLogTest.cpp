@@ -39,19 +39,6 @@ private:
     DWORD m_dwTick;
 };
 
-std::vector<CString> KeysOf(const CFilePath& file, const char* pszSection)
-{
-    std::vector<CString> keys;
-    ReadProfileSection(file, pszSection,
-                       [&keys](const CString& strKey, const CString&) { keys.push_back(strKey); });
-    return keys;
-}
-
-CString ValueOf(const CFilePath& file, const char* pszSection, const char* pszKey)
-{
-    return CProfileString("", pszSection, pszKey, file, FALSE, TRUE).GetValue();
-}
-
 TEST(LogEvent, KeysAreTimeOfDayAndTickInFourDigits)
 {
     const struct {

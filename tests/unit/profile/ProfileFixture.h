@@ -4,11 +4,15 @@
 #pragma once
 
 #include "CFilePath.h"
+#include "CProfileSection.h"
+#include "CProfileString.h"
 #include "CString.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 class CProfileFixture
 {
@@ -21,18 +25,7 @@ public:
                               GetTickCount());
         CreateDirectoryA(m_strDirectory, nullptr);
     }
-    ~CProfileFixture()
-    {
-        WIN32_FIND_DATAA findData;
-        HANDLE hFind = FindFirstFileA(m_strDirectory + "*", &findData);
-        if (hFind != INVALID_HANDLE_VALUE) {
-            do
-                DeleteFileA(m_strDirectory + findData.cFileName);
-            while (FindNextFileA(hFind, &findData));
-            FindClose(hFind);
-        }
-        RemoveDirectoryA(m_strDirectory);
-    }
+    ~CProfileFixture() { RemoveTree(m_strDirectory); }
     CProfileFixture(const CProfileFixture&) = delete;
     CProfileFixture& operator=(const CProfileFixture&) = delete;
 
@@ -73,3 +66,18 @@ public:
 private:
     CString m_strDirectory;
 };
+
+// The keys of a section in file order, and one value, read back through the
+// program's own profile access.
+inline std::vector<CString> KeysOf(const CFilePath& file, const char* pszSection)
+{
+    std::vector<CString> keys;
+    ReadProfileSection(file, pszSection,
+                       [&keys](const CString& strKey, const CString&) { keys.push_back(strKey); });
+    return keys;
+}
+
+inline CString ValueOf(const CFilePath& file, const char* pszSection, const char* pszKey)
+{
+    return CProfileString("", pszSection, pszKey, file, FALSE, TRUE).GetValue();
+}

@@ -20,19 +20,6 @@ namespace {
 
 const char kInstallFolder[] = "C:\\PLUG\\Velmopi\\";
 
-std::vector<CString> KeysOf(const CFilePath& file, const char* pszSection)
-{
-    std::vector<CString> keys;
-    ReadProfileSection(file, pszSection,
-                       [&keys](const CString& strKey, const CString&) { keys.push_back(strKey); });
-    return keys;
-}
-
-CString ValueOf(const CFilePath& file, const char* pszSection, const char* pszKey)
-{
-    return CProfileString("", pszSection, pszKey, file, FALSE, TRUE).GetValue();
-}
-
 TEST(DestinationsLoad, WithoutKeysTheProfileIsIncomplete)
 {
     CProfileFixture fixture;

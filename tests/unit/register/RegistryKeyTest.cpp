@@ -2,32 +2,22 @@
 // HKEY_CURRENT_USER\Software\VelmoTests.
 #include "CRegistryKey.h"
 
+#include "RegistryTestKey.h"
+
 #include <gtest/gtest.h>
 
 namespace
 {
 
-class RegistryKey : public ::testing::Test
+class RegistryKey : public CRegistryTestKey
 {
 protected:
-    void SetUp() override
-    {
-        m_strKey.Format("Software\\VelmoTests\\%s-%lu",
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name(), GetCurrentProcessId());
-    }
-
-    void TearDown() override
-    {
-        RegDeleteKeyA(HKEY_CURRENT_USER, m_strKey);
-    }
-
     void SetRaw(CRegistryKey& key, const char* pszName, DWORD dwType, const void* pData, DWORD dwSize)
     {
         ASSERT_EQ(ERROR_SUCCESS,
                   RegSetValueExA(key.m_hKey, pszName, 0, dwType, static_cast<const BYTE*>(pData), dwSize));
     }
 
-    CString m_strKey;
 };
 
 TEST_F(RegistryKey, WritesAndReadsValuesOfEachType)

@@ -4,25 +4,16 @@
 #include "CRegistryDword.h"
 #include "CRegistryString.h"
 
+#include "RegistryTestKey.h"
+
 #include <gtest/gtest.h>
 
 namespace
 {
 
-class RegistryValue : public ::testing::Test
+class RegistryValue : public CRegistryTestKey
 {
 protected:
-    void SetUp() override
-    {
-        m_strKey.Format("Software\\VelmoTests\\%s-%lu",
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name(), GetCurrentProcessId());
-    }
-
-    void TearDown() override
-    {
-        RegDeleteKeyA(HKEY_CURRENT_USER, m_strKey);
-    }
-
     bool KeyExists() const
     {
         HKEY hKey = nullptr;
@@ -58,7 +49,6 @@ protected:
         RegCloseKey(hKey);
     }
 
-    CString m_strKey;
 };
 
 TEST_F(RegistryValue, StringIsReadWhenMadeAndWrittenWhenItEnds)
